@@ -58,7 +58,19 @@ QString invalidIntegerMessage(const QString &text)
 
 int roundHalfEven(double value)
 {
-    return int(std::nearbyint(value)); // the default rounding mode is to nearest even
+    // Worked out by hand rather than through the floating-point rounding mode,
+    // which other code may have changed; values beyond int saturate.
+    if (std::isnan(value))
+        return 0;
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (whole <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(whole);
 }
 
 BgrColour pointsColour(int points, bool *isDefined)

@@ -6,6 +6,7 @@
 #include "ScorecardFileContents.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -197,7 +198,10 @@ void ScorecardDocument::fillTables(bool big)
 
 bool ScorecardDocument::SelectOption(int row, QString *error)
 {
-    if (row < 1 || row > OptionStateCount)
+    // Nothing can be chosen before a scorecard exists, nor on a row that its
+    // table does not have: a small table ends after its 22nd item.
+    if (!m_hasScorecard || row < 1 || row > OptionStateCount
+        || (row + 5) / 6 > scoredItemCount())
         return true;
     // The empty rows of a small scorecard's shorter blocks hold no option.
     if (isSmallMunicipality() && !isHeadingRow(row) && !isOptionRow(row))
@@ -261,9 +265,13 @@ void ScorecardDocument::UpdateScorecardValues()
 
 void ScorecardDocument::writeSummaryTotal(int firstRow, int lastRow, int totalRow)
 {
-    m_globals.RunningTotal = 0;
+    // A file may bring points near the int limits; the sum saturates there
+    // instead of wrapping round to a negative total.
+    qint64 total = 0;
     for (int r = firstRow; r <= lastRow; ++r)
-        m_globals.RunningTotal += cellIntegerValue(m_scorecardGrid.cell(3, r));
+        total += cellIntegerValue(m_scorecardGrid.cell(3, r));
+    m_globals.RunningTotal = int(std::clamp<qint64>(total, std::numeric_limits<int>::min(),
+                                                    std::numeric_limits<int>::max()));
     m_scorecardGrid.setCell(3, totalRow, number(m_globals.RunningTotal));
 }
 
@@ -300,7 +308,7 @@ void ScorecardDocument::ComputeCategoryScores()
     const auto points = [this](int item) { return cellIntegerValue(m_scorecardGrid.cell(3, item)); };
     auto score = [&](std::initializer_list<int> items) {
         if (big) {
-            int total = 0;
+            qint64 total = 0;
             for (int item : items)
                 total += points(item);
             return double(total) / double(items.size());
