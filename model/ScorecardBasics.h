@@ -19,6 +19,8 @@ inline constexpr int ItemPointsCount = 25;
 constexpr int headingRow(int item) { return 6 * item - 5; }
 constexpr int firstOptionRow(int item) { return 6 * item - 4; }
 constexpr bool isHeadingRow(int row) { return row % 6 == 1; }
+// The item whose option row `row` is (for option rows only; a heading row
+// 6k-5 gives k-1).
 constexpr int itemOfRow(int row) { return (row + 4) / 6; }
 
 // Lenient integer value of a cell text: leading blanks skipped, an optional
