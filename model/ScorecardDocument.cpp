@@ -314,12 +314,12 @@ void ScorecardDocument::ComputeCategoryScores()
             return double(total) / double(items.size());
         }
         // Small items have different maxima: each is put on the 4-point scale
-        // of the diagram before the average is taken.
+        // of the diagram (0 to 4) before the average is taken.
         const auto &catalogue = smallMunicipalityCatalogue().items;
         double sum = 0.0;
         for (int item : items) {
             const int max = catalogue[std::size_t(item - 1)].maxPoints;
-            sum += std::min(4.0, points(item) * 4.0 / max);
+            sum += std::clamp(points(item) * 4.0 / max, 0.0, 4.0);
         }
         return sum / double(items.size());
     };

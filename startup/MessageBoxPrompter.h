@@ -13,6 +13,10 @@ public:
     // stays in front of it.
     explicit MessageBoxPrompter(QWidget *parent);
 
+    // The main window is created after the prompter it is handed, so it joins
+    // as the parent afterwards.
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
     bool confirm(const QString &question) override;
     Answer askYesNoCancel(const QString &question) override;
     void message(const QString &text) override;
