@@ -9,11 +9,9 @@ namespace Credits {
 inline constexpr char MakersShortCredit[] =
     "Velmora Water Institute / Orrinfield Systems / Taskel Hydro Consulting";
 
-// Follows "Version: <version>" on the report's second title line, hence the
-// leading " - ".
-inline constexpr char MakersFullCredit[] =
-    " - developed by Velmora Water Institute, Orrinfield Systems and Taskel Hydro Consulting"
-    " for the Elandra Water Board";
+// Follows "Version: <version>" in the report's footer, hence the leading
+// " - "; it has to end before the page number 3.5 inches in.
+inline constexpr char MakersFullCredit[] = " - Velmora / Orrinfield / Taskel";
 
 // Follows "Quorval Version: <version> " in the main window's caption.
 inline constexpr char CaptionCredit[] =

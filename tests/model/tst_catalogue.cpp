@@ -31,7 +31,7 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void findCatalogue_data();
     void findCatalogue();
     void itemTexts_data();
