@@ -19,12 +19,13 @@ const char *const Titles[] = {"Description", "Points", "Select"};
 BreakdownTable::BreakdownTable(ScorecardDocument &document, Prompter &prompter, QWidget *parent)
     : StringGrid(document.breakDownGrid(), parent), m_document(document), m_prompter(prompter)
 {
-    setColumnWidths({620, 67, 64});
-    setDefaultRowHeight(20);
-    setFixedRows(1);
+    // The font first: setting the widths fits the rows in it.
     m_font.setFamily(QStringLiteral("Verdana"));
     m_font.setPixelSize(11);
     setFont(m_font);
+    setColumnWidths({620, 67, 64});
+    setDefaultRowHeight(20);
+    setFixedRows(1);
     connect(this, &StringGrid::topLeftChanged, viewport(), qOverload<>(&QWidget::repaint));
 }
 
@@ -167,7 +168,7 @@ void BreakdownTable::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         BreakDownGridClick(event->position().toPoint());
-    StringGrid::mousePressEvent(event);
+    event->accept();
 }
 
 void BreakdownTable::BreakDownGridClick(const QPoint &pos)

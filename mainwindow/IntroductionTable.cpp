@@ -11,12 +11,12 @@ using namespace GridPainting;
 IntroductionTable::IntroductionTable(const ScorecardDocument &document, QWidget *parent)
     : StringGrid(document.evaluationGrid(), parent)
 {
-    setColumnWidths({109, 582});
-    setDefaultRowHeight(21);
-    setFixedRows(1);
     m_font.setFamily(QStringLiteral("Verdana"));
     m_font.setPixelSize(11);
     setFont(m_font);
+    setColumnWidths({109, 582});
+    setDefaultRowHeight(21);
+    setFixedRows(1);
 }
 
 void IntroductionTable::drawCell(QPainter &painter, int column, int row, const QRect &rect)

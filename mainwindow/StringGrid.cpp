@@ -21,6 +21,7 @@ int StringGrid::rowCount() const { return m_table.rowCount(); }
 void StringGrid::setColumnWidths(const QList<int> &widths)
 {
     m_columnWidths = widths;
+    fitRowHeights();
     viewport()->update();
 }
 

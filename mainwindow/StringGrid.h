@@ -21,6 +21,7 @@ public:
     int rowCount() const;
     int columnCount() const { return int(m_columnWidths.size()); }
 
+    // Rows are fitted again to the new widths, as their texts wrap anew.
     void setColumnWidths(const QList<int> &widths);
     int columnWidth(int column) const { return m_columnWidths.value(column); }
 
@@ -44,7 +45,7 @@ public:
     bool cellAt(const QPoint &pos, int *column, int *row) const;
 
     // Called when the table's row count or texts changed.
-    void tableChanged();
+    virtual void tableChanged();
 
 Q_SIGNALS:
     void topLeftChanged();

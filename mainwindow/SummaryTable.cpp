@@ -4,6 +4,7 @@
 #include "GridPainting.h"
 #include "ScorecardDocument.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,9 +21,6 @@ const char *const Titles[] = {"Item No", "Description", "Max Points", "Points", 
 SummaryTable::SummaryTable(ScorecardDocument &document, QWidget *parent)
     : StringGrid(document.scorecardGrid(), parent), m_document(document)
 {
-    setColumnWidths({59, 458, 78, 61, 298});
-    setDefaultRowHeight(20);
-    setFixedRows(1);
     m_font.setFamily(QStringLiteral("Verdana"));
     m_font.setPixelSize(11);
     setFont(m_font);
@@ -35,9 +33,28 @@ SummaryTable::SummaryTable(ScorecardDocument &document, QWidget *parent)
     connect(m_editor, &QLineEdit::textEdited, this, [this](const QString &text) {
         ScorecardGridSetEditText(CommentsColumn, m_currentRow, text);
     });
-    connect(m_editor, &QLineEdit::returnPressed, this,
-            [this] { ScorecardGridKeyPress(QChar(13)); });
+    // Enter and Escape in the editor are the table's keys; the line edit would
+    // pass them on to its parents as well, moving the current cell twice.
+    m_editor->installEventFilter(this);
     connect(this, &StringGrid::topLeftChanged, this, &SummaryTable::placeEditor);
+
+    // The widths last: setting them fits the rows, which places the editor.
+    setColumnWidths({59, 458, 78, 61, 298});
+    setDefaultRowHeight(20);
+    setFixedRows(1);
+}
+
+void SummaryTable::tableChanged()
+{
+    // A small scorecard's table is shorter: the current cell stays inside it.
+    if (m_currentRow >= rowCount())
+        m_currentRow = std::max(1, rowCount() - 1);
+    // The editor holds the text of its cell while the assessor types. When the
+    // cell was replaced from elsewhere (a file read, a new scorecard), typing
+    // on would write the old comment back over the new one, so it closes.
+    if (isEditing() && table().cell(CommentsColumn, m_currentRow) != m_editor->text())
+        hideEditor();
+    StringGrid::tableChanged();
 }
 
 void SummaryTable::fitRowHeights()
@@ -58,6 +75,13 @@ void SummaryTable::fitRowHeights()
 void SummaryTable::drawCell(QPainter &painter, int column, int row, const QRect &rect)
 {
     ScorecardGridDrawCell(painter, column, row, rect);
+    // The cell drawing covers every cell, so the current comment cell gets a
+    // dotted frame; without it nothing shows where typing or Enter will go.
+    if (column == CommentsColumn && row == m_currentRow && hasFocus() && !isEditing()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
 }
 
 void SummaryTable::ScorecardGridDrawCell(QPainter &painter, int column, int row,
@@ -109,7 +133,7 @@ void SummaryTable::setCurrentRow(int row)
     viewport()->update();
 }
 
-bool SummaryTable::isEditing() const { return m_editor->isVisible(); }
+bool SummaryTable::isEditing() const { return !m_editor->isHidden(); }
 
 void SummaryTable::showEditor(const QString &initialText, bool selectAll)
 {
@@ -125,8 +149,11 @@ void SummaryTable::showEditor(const QString &initialText, bool selectAll)
 
 void SummaryTable::hideEditor()
 {
+    const bool hadFocus = m_editor->hasFocus();
     m_editor->hide();
-    setFocus();
+    if (hadFocus)
+        setFocus();
+    viewport()->update();
 }
 
 void SummaryTable::placeEditor()
@@ -163,22 +190,76 @@ void SummaryTable::ScorecardGridKeyPress(QChar key)
         showEditor(table().cell(CommentsColumn, m_currentRow), false);
 }
 
-void SummaryTable::mousePressEvent(QMouseEvent *event)
+bool SummaryTable::commentCellAt(const QPoint &pos, int *row) const
 {
     int column = -1;
+    return cellAt(pos, &column, row) && column == CommentsColumn && *row >= 1;
+}
+
+void SummaryTable::mousePressEvent(QMouseEvent *event)
+{
     int row = -1;
-    // Only the comments can be selected; a press elsewhere moves nothing.
-    if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint(), &column, &row)
-        && column == CommentsColumn && row >= 1) {
+    // Only the comments can be selected; a press elsewhere moves nothing. A
+    // press on the comment cell that is already current opens its editor.
+    if (event->button() == Qt::LeftButton && commentCellAt(event->position().toPoint(), &row)) {
+        const bool again = row == m_currentRow && hasFocus();
         setCurrentRow(row);
         setFocus();
+        if (again)
+            showEditor(table().cell(CommentsColumn, row), false);
     }
     event->accept();
+}
+
+void SummaryTable::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    int row = -1;
+    if (event->button() == Qt::LeftButton && commentCellAt(event->position().toPoint(), &row)) {
+        setCurrentRow(row);
+        showEditor(table().cell(CommentsColumn, row), false);
+    }
+    event->accept();
+}
+
+void SummaryTable::focusInEvent(QFocusEvent *event)
+{
+    StringGrid::focusInEvent(event);
+    viewport()->update();
+}
+
+void SummaryTable::focusOutEvent(QFocusEvent *event)
+{
+    StringGrid::focusOutEvent(event);
+    viewport()->update();
+}
+
+bool SummaryTable::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ScorecardGridKeyPress(QChar(13));
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            // Every change is stored as it is typed; Escape only closes the editor.
+            hideEditor();
+            return true;
+        }
+    }
+    return StringGrid::eventFilter(watched, event);
 }
 
 void SummaryTable::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
+    if (isEditing() && !text.isEmpty() && text.at(0).isPrint()) {
+        // The editor is open but the table has the focus (the assessor clicked
+        // a fixed column): the typing goes on in the editor.
+        m_editor->setFocus();
+        QCoreApplication::sendEvent(m_editor, event);
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         ScorecardGridKeyPress(QChar(13));
         return;

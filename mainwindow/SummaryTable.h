@@ -29,17 +29,25 @@ public:
     void ScorecardGridSetEditText(int column, int row, const QString &text);
     void ScorecardGridKeyPress(QChar key);
 
+    void tableChanged() override;
+
 protected:
     void drawCell(QPainter &painter, int column, int row, const QRect &rect) override;
     void fitRowHeights() override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ScorecardGridDrawCell(QPainter &painter, int column, int row, const QRect &rect);
     void showEditor(const QString &initialText, bool selectAll);
     void hideEditor();
     void placeEditor();
+    // The row of the comment cell under a viewport point (rows 1 and below).
+    bool commentCellAt(const QPoint &pos, int *row) const;
 
     ScorecardDocument &m_document;
     QFont m_font;
