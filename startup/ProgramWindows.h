@@ -1,0 +1,39 @@
+// The program's document, prompter, printer and seven windows, created once in
+// their fixed order (the main window first) and wired to one another.
+#pragma once
+
+#include "BitmapLocation.h"
+#include "EditConfig.h"
+#include "ImageUnit.h"
+#include "MainUnit.h"
+#include "MessageBoxPrompter.h"
+#include "PrintForm.h"
+#include "ScorecardDocument.h"
+#include "StartUpScreen.h"
+#include "about.h"
+
+#include <QPrinter>
+
+class ProgramWindows
+{
+public:
+    ProgramWindows();
+    ProgramWindows(const ProgramWindows &) = delete;
+    ProgramWindows &operator=(const ProgramWindows &) = delete;
+
+    // Shows the main window maximised with the splash screen in front of it.
+    void show();
+
+    ScorecardDocument document;
+    MessageBoxPrompter prompter{nullptr};
+    QPrinter printer{QPrinter::HighResolution};
+
+    // Members are created in this order.
+    TScorecardForm ScorecardForm{document, prompter};
+    TStartUp StartUp{&ScorecardForm};
+    TAboutBox AboutBox{&ScorecardForm};
+    TEditConfiguration EditConfiguration{&ScorecardForm, document, prompter};
+    TPrintOptions PrintOptions;
+    TImageForm ImageForm{&ScorecardForm};
+    TBMPForm BMPForm;
+};
