@@ -299,6 +299,21 @@ void TScorecardForm::FormShow()
                    + QLatin1Char(' ') + QLatin1String(Credits::CaptionCredit) + QLatin1Char(' '));
 }
 
+bool TScorecardForm::isSpiderDiagramOnDisplay() const
+{
+    return PageControl1->isVisible() && PageControl1->currentWidget() == SpiderDiagram;
+}
+
+void TScorecardForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The diagram's scroll box follows the window's size; off display it is
+    // wiped to its title until the page is shown again. (A hidden page gets no
+    // resize of its own until it is shown, so the window's resize stands in.)
+    if (!isSpiderDiagramOnDisplay())
+        ClearRadarGraph();
+}
+
 void TScorecardForm::keyPressEvent(QKeyEvent *event)
 {
     // Keys typed while the window itself has the focus (no scorecard yet, so
@@ -313,14 +328,10 @@ bool TScorecardForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseMove)
         Image1MouseMove();
-    if (watched == ScrollBox4 && event->type() == QEvent::Resize) {
-        // A resize while the diagram is on display draws it anew, so the page
-        // and a saved bitmap never show an empty chart.
-        if (PageControl1->isVisible() && PageControl1->currentWidget() == SpiderDiagram)
-            SpiderDiagramShow();
-        else
-            ClearRadarGraph();
-    }
+    // A resize while the diagram is on display draws it anew, so the page and
+    // a saved bitmap never show an empty chart.
+    if (watched == ScrollBox4 && event->type() == QEvent::Resize && isSpiderDiagramOnDisplay())
+        SpiderDiagramShow();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -81,6 +81,7 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -97,6 +98,7 @@ private:
     void showBasicInformation();
     void setStatusLine(const QString &fileName, const QString &version);
     void refreshGrids();
+    bool isSpiderDiagramOnDisplay() const;
 
     ScorecardDocument &m_document;
     Prompter &m_prompter;
