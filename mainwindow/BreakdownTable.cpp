@@ -54,7 +54,7 @@ void BreakdownTable::fitRowHeights()
             if (text.isEmpty())
                 continue;
             const int indent = c == 0 ? TextIndent : 0;
-            const int needed = wrappedTextHeight(m_font, text, columnWidth(c) - indent);
+            const int needed = wrappedHeight(m_font, text, columnWidth(c) - indent);
             if (rowHeight(r) < needed)
                 setRowHeight(r, needed + 5);
         }

@@ -2,6 +2,7 @@
 #include "StringGrid.h"
 
 #include "CellTable.h"
+#include "GridPainting.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -47,6 +48,19 @@ void StringGrid::setRowHeight(int row, int height)
     m_rowHeights[std::size_t(row)] = height;
     updateScrollRange();
     viewport()->update();
+}
+
+int StringGrid::wrappedHeight(const QFont &font, const QString &text, int width) const
+{
+    if (font != m_measuredFont) {
+        m_wrappedHeights.clear();
+        m_measuredFont = font;
+    }
+    const QString key = QString::number(width) + QLatin1Char('|') + text;
+    auto it = m_wrappedHeights.constFind(key);
+    if (it == m_wrappedHeights.constEnd())
+        it = m_wrappedHeights.insert(key, GridPainting::wrappedTextHeight(font, text, width));
+    return it.value();
 }
 
 void StringGrid::syncRowCount()

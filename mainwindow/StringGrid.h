@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFont>
+#include <QHash>
 #include <QList>
 
 #include <vector>
@@ -55,6 +57,9 @@ protected:
     virtual void drawCell(QPainter &painter, int column, int row, const QRect &rect) = 0;
     // Grows rows to fit their texts; called whenever the texts change.
     virtual void fitRowHeights() {}
+    // Height of `text` wrapped to `width` in `font`. Remembered per text and
+    // width, since a click refits every row but changes only a few texts.
+    int wrappedHeight(const QFont &font, const QString &text, int width) const;
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -69,6 +74,8 @@ private:
     int rowExtent(int row) const;
 
     const CellTable &m_table;
+    mutable QHash<QString, int> m_wrappedHeights;
+    mutable QFont m_measuredFont;
     QList<int> m_columnWidths;
     std::vector<int> m_rowHeights;
     int m_defaultRowHeight = 20;

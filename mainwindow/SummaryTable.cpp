@@ -64,7 +64,7 @@ void SummaryTable::fitRowHeights()
             const QString text = table().cell(c, r);
             if (text.isEmpty())
                 continue;
-            const int needed = wrappedTextHeight(m_font, text, columnWidth(c));
+            const int needed = wrappedHeight(m_font, text, columnWidth(c));
             if (rowHeight(r) < needed)
                 setRowHeight(r, needed + 5);
         }
