@@ -1,6 +1,8 @@
 // Creation and wiring of the program's windows.
 #include "ProgramWindows.h"
 
+#include <QFont>
+
 namespace {
 
 void bringUp(QWidget *window)
@@ -35,6 +37,13 @@ ProgramWindows::ProgramWindows()
                      [this] { bringUp(&PrintOptions); });
     QObject::connect(&ScorecardForm, &TScorecardForm::saveBitmapRequested, &BMPForm,
                      [this] { bringUp(&BMPForm); });
+}
+
+void ProgramWindows::installFontSubstitutes()
+{
+    const QStringList narrowSans{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), narrowSans);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), narrowSans);
 }
 
 void ProgramWindows::show()

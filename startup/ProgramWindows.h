@@ -24,6 +24,11 @@ public:
     // Shows the main window maximised with the splash screen in front of it.
     void show();
 
+    // The windows are laid out for Tahoma and MS Sans Serif; where those are
+    // missing, a face of about their width keeps captions inside their
+    // controls. Call before the first window is made.
+    static void installFontSubstitutes();
+
     ScorecardDocument document;
     MessageBoxPrompter prompter{nullptr};
     QPrinter printer{QPrinter::HighResolution};

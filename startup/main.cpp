@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     initQuorvalResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
+    ProgramWindows::installFontSubstitutes();
     ProgramWindows windows;
     windows.show();
     return app.exec();
