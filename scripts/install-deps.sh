@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Quorval need.
 # Safe to run again: when everything is present it only checks and returns.
+# Usage: install-deps.sh [fuzz]
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,12 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils
 )
+
+# `install-deps.sh fuzz` adds clang and its libFuzzer runtime, which only
+# `make fuzz` needs.
+if [ "${1:-}" = "fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
