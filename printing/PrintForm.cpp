@@ -25,9 +25,9 @@ constexpr QSize OuterSize(250, 195);
 } // namespace
 
 TPrintOptions::TPrintOptions(QWidget *owner, ScorecardDocument &document, Prompter &prompter,
-                             const QImage &reportLogo, QPrinter *printer)
-    : QDialog(owner), m_document(document), m_prompter(prompter), m_reportLogo(reportLogo),
-      m_printer(printer)
+                             LogoSource reportLogo, PrinterSource printer)
+    : QDialog(owner), m_document(document), m_prompter(prompter),
+      m_reportLogo(std::move(reportLogo)), m_printer(std::move(printer))
 {
     setWindowTitle(QStringLiteral("Print Options"));
     setModal(false);
@@ -127,12 +127,13 @@ bool TPrintOptions::RunPrintJob()
     }
 
     m_paperLayout = sectionLayout(*section);
+    QPrinter *printer = m_printer();
     // A4 is asked for before the set-up dialog, so the dialog offers it; the
     // page geometry stays that of A4 whatever paper the assessor then picks.
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(*section == ReportSection::Summary ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
-    if (!m_prompter.setUpPrinter(m_printer))
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(*section == ReportSection::Summary ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
+    if (!m_prompter.setUpPrinter(printer))
         return true;
 
     // The summary's points and total are brought up to date first, as showing
@@ -140,13 +141,13 @@ bool TPrintOptions::RunPrintJob()
     m_document.refreshSummary();
 
     QPainter painter;
-    if (!painter.begin(m_printer)) {
+    if (!painter.begin(printer)) {
         m_prompter.error(QStringLiteral("The report could not be sent to the printer."));
         return false;
     }
-    PagedDeviceSink sink(*m_printer, painter);
+    PagedDeviceSink sink(*printer, painter);
     printSection(sink, m_document, *section, m_paperLayout,
-                 ReportInfo::fromDocument(m_document, m_reportLogo));
+                 ReportInfo::fromDocument(m_document, m_reportLogo()));
     if (!painter.end()) {
         m_prompter.error(QStringLiteral("The report could not be sent to the printer."));
         return false;

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class Prompter;
 class QCheckBox;
 class QGroupBox;
@@ -18,10 +20,16 @@ class TPrintOptions final : public QDialog
     Q_OBJECT
 
 public:
-    // The dialog prints the document on `printer`, which the owner keeps, so
-    // the printer's settings carry over from one job to the next.
+    // Both are asked for only when a job runs: the report logo lives in a
+    // window made after this one, and setting up a printer is slow enough to
+    // leave out of the program's start.
+    using LogoSource = std::function<QImage()>;
+    using PrinterSource = std::function<QPrinter *()>;
+
+    // The dialog prints the document on the printer the source hands out,
+    // which the owner keeps, so its settings carry over from job to job.
     TPrintOptions(QWidget *owner, ScorecardDocument &document, Prompter &prompter,
-                  const QImage &reportLogo, QPrinter *printer);
+                  LogoSource reportLogo, PrinterSource printer);
 
     // "A4Portrait" or "A4Landscape" once a job has been started; empty before.
     const QString &PaperLayout() const { return m_paperLayout; }
@@ -52,7 +60,7 @@ private:
 
     ScorecardDocument &m_document;
     Prompter &m_prompter;
-    QImage m_reportLogo;
-    QPrinter *m_printer;
+    LogoSource m_reportLogo;
+    PrinterSource m_printer;
     QString m_paperLayout;
 };

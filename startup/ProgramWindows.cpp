@@ -15,8 +15,8 @@ void bringUp(QWidget *window)
 } // namespace
 
 ProgramWindows::ProgramWindows()
-    : PrintOptions(&ScorecardForm, document, prompter,
-                   QImage(QStringLiteral(":/report-logo.jpg")), &printer),
+    : PrintOptions(&ScorecardForm, document, prompter, [this] { return ImageForm.reportLogo(); },
+                   [this] { return printer(); }),
       BMPForm(&ScorecardForm, prompter, [this] { return ScorecardForm.radarGraph(); })
 {
     // The prompter's boxes and dialogs belong to the main window, which is
@@ -37,6 +37,13 @@ ProgramWindows::ProgramWindows()
                      [this] { bringUp(&PrintOptions); });
     QObject::connect(&ScorecardForm, &TScorecardForm::saveBitmapRequested, &BMPForm,
                      [this] { bringUp(&BMPForm); });
+}
+
+QPrinter *ProgramWindows::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
 }
 
 void ProgramWindows::installFontSubstitutes()

@@ -14,6 +14,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 class ProgramWindows
 {
 public:
@@ -29,9 +31,11 @@ public:
     // controls. Call before the first window is made.
     static void installFontSubstitutes();
 
+    // The printer is set up at the first print job, not at start.
+    QPrinter *printer();
+
     ScorecardDocument document;
     MessageBoxPrompter prompter{nullptr};
-    QPrinter printer{QPrinter::HighResolution};
 
     // Members are created in this order.
     TScorecardForm ScorecardForm{document, prompter};
@@ -41,4 +45,7 @@ public:
     TPrintOptions PrintOptions;
     TImageForm ImageForm{&ScorecardForm};
     TBMPForm BMPForm;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
 };

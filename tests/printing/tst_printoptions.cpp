@@ -85,7 +85,8 @@ void TestPrintOptions::layoutOfTheDialog()
 {
     ScriptedPrompter prompter;
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Options"));
     QVERIFY(!dialog.isModal());
@@ -111,7 +112,8 @@ void TestPrintOptions::showingClearsTheBoxes()
 {
     ScriptedPrompter prompter;
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     dialog.show();
     dialog.ScorecardResults->click();
     QCOMPARE(checkedStates(dialog), (QList<bool>{false, true, false}));
@@ -145,7 +147,8 @@ void TestPrintOptions::atMostOneBoxChecked()
 
     ScriptedPrompter prompter;
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     dialog.show();
     const QList<QCheckBox *> boxes{dialog.ScorecardIndicators, dialog.ScorecardResults,
                                    dialog.BreakdownBox};
@@ -158,7 +161,8 @@ void TestPrintOptions::sizeIsHeld()
 {
     ScriptedPrompter prompter;
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.frameGeometry().size(), QSize(250, 195));
@@ -173,7 +177,8 @@ void TestPrintOptions::nothingTickedAsksForAChoice()
     ScriptedPrompter prompter;
     prompter.printerAnswers = {true};
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     dialog.show();
     dialog.PrintButton->click();
 
@@ -205,7 +210,8 @@ void TestPrintOptions::cancelPrintsNothing()
     ScriptedPrompter prompter;
     prompter.printerAnswers = {false};
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     QCOMPARE(dialog.PaperLayout(), QString());
     dialog.show();
     const QList<QCheckBox *> boxes{dialog.ScorecardIndicators, dialog.ScorecardResults,
@@ -235,7 +241,8 @@ void TestPrintOptions::printsTheChosenSectionWithCurrentPoints()
     ScriptedPrompter prompter;
     prompter.printerAnswers = {true, true};
     PdfPrinter pdf;
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     const QString totalBefore = m_document->scorecardGrid().cell(3, 26);
     m_document->SelectOption(firstOptionRow(1) + 4); // item 1: 4 points down to 0
     QCOMPARE(m_document->scorecardGrid().cell(3, 26), totalBefore);
@@ -270,7 +277,8 @@ void TestPrintOptions::printerThatRefusesKeepsTheDialogOpen()
     prompter.printerAnswers = {true};
     PdfPrinter pdf;
     pdf.printer.setOutputFileName(pdf.dir.filePath(QStringLiteral("missing/folder/report.pdf")));
-    TPrintOptions dialog(nullptr, *m_document, prompter, testLogo(), &pdf.printer);
+    TPrintOptions dialog(nullptr, *m_document, prompter, [] { return testLogo(); },
+                          [&pdf] { return &pdf.printer; });
     dialog.show();
     dialog.ScorecardIndicators->click();
     dialog.PrintButton->click();
