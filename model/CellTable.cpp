@@ -8,24 +8,20 @@ CellTable::CellTable(int columnCount, int rowCount) : m_columnCount(columnCount)
 
 QString CellTable::cell(int column, int row) const
 {
-    if (column < 0 || column >= m_columnCount || row < 0 || row >= rowCount())
+    if (column < 0 || column >= m_columnCount || row < 0 || row >= m_rowCount)
         return {};
-    return m_rows[std::size_t(row)].at(column);
+    return m_cells[std::size_t(row) * std::size_t(m_columnCount) + std::size_t(column)];
 }
 
 void CellTable::setCell(int column, int row, const QString &text)
 {
-    if (column < 0 || column >= m_columnCount || row < 0 || row >= rowCount())
+    if (column < 0 || column >= m_columnCount || row < 0 || row >= m_rowCount)
         return;
-    m_rows[std::size_t(row)][column] = text;
+    m_cells[std::size_t(row) * std::size_t(m_columnCount) + std::size_t(column)] = text;
 }
 
 void CellTable::setRowCount(int rowCount)
 {
-    const auto count = std::size_t(std::max(rowCount, 0));
-    m_rows.resize(count);
-    for (QStringList &row : m_rows) {
-        while (row.size() < m_columnCount)
-            row.append(QString());
-    }
+    m_rowCount = std::max(rowCount, 0);
+    m_cells.resize(std::size_t(m_rowCount) * std::size_t(m_columnCount));
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -13,7 +12,7 @@ public:
     CellTable(int columnCount, int rowCount);
 
     int columnCount() const { return m_columnCount; }
-    int rowCount() const { return int(m_rows.size()); }
+    int rowCount() const { return m_rowCount; }
 
     // Cells outside the table read as empty.
     QString cell(int column, int row) const;
@@ -27,6 +26,9 @@ public:
     bool operator==(const CellTable &other) const = default;
 
 private:
+    // Row after row in one block: resizing or filling a table costs one
+    // allocation, not one per row.
     int m_columnCount;
-    std::vector<QStringList> m_rows;
+    int m_rowCount = 0;
+    std::vector<QString> m_cells;
 };

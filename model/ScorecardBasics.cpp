@@ -29,26 +29,34 @@ int cellIntegerValue(const QString &text)
 
 bool toIntegerStrict(const QString &text, int *value)
 {
-    qsizetype start = 0;
-    while (start < text.size() && text.at(start) == QLatin1Char(' '))
-        ++start;
-    const QString t = text.mid(start);
-    if (t.isEmpty())
-        return false;
+    // Read in place: files hold hundreds of these lines, and opening one
+    // should cost no allocation per line.
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    if (t.at(0) == QLatin1Char('-') || t.at(0) == QLatin1Char('+'))
-        i = 1;
-    if (i == t.size())
+    while (i < n && text.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    if (i == n)
         return false;
-    for (qsizetype j = i; j < t.size(); ++j) {
-        if (t.at(j) < QLatin1Char('0') || t.at(j) > QLatin1Char('9'))
+    qint64 magnitude = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        magnitude = magnitude * 10 + (c - u'0');
+        if (magnitude > qint64(std::numeric_limits<int>::max()) + 1)
             return false;
     }
-    bool ok = false;
-    const int v = t.toInt(&ok, 10);
-    if (ok && value)
-        *value = v;
-    return ok;
+    const qint64 v = negative ? -magnitude : magnitude;
+    if (v > std::numeric_limits<int>::max())
+        return false;
+    if (value)
+        *value = int(v);
+    return true;
 }
 
 QString invalidIntegerMessage(const QString &text)

@@ -29,7 +29,90 @@ const CategoryItems SmallCategories{{1, 3, 4, 5, 6, 7, 8, 11, 12},
                                     {15, 16},
                                     {17, 18, 19, 22}};
 
-QString number(int value) { return QString::number(value); }
+// Points and item numbers are small; their texts are made once and shared,
+// so refreshing a table allocates nothing.
+QString number(int value)
+{
+    static const std::array<QString, 101> texts = [] {
+        std::array<QString, 101> t;
+        for (int i = 0; i < int(t.size()); ++i)
+            t[std::size_t(i)] = QString::number(i);
+        return t;
+    }();
+    if (value >= 0 && value < int(texts.size()))
+        return texts[std::size_t(value)];
+    return QString::number(value);
+}
+
+// Every set-up writes these, whatever the variant.
+void writeHeadings(CellTable &evaluation, CellTable &summary)
+{
+    evaluation.setCell(0, 0, QStringLiteral("Item No"));
+    evaluation.setCell(1, 0, QStringLiteral("Description"));
+    const char *summaryHeadings[] = {"Item No", "Description", "Max Points", "Points", "Comments"};
+    for (int c = 0; c < 5; ++c)
+        summary.setCell(c, 0, QLatin1String(summaryHeadings[c]));
+}
+
+// The three tables of a fresh scorecard of one variant. Built once per variant; a set-up copies them, sharing every text.
+struct FreshTables
+{
+    CellTable evaluation{2, 0};
+    CellTable summary{5, 0};
+    CellTable breakdown{3, 0};
+};
+
+FreshTables makeFreshTables(const Catalogue &catalogue, bool big)
+{
+    FreshTables t;
+    const int items = int(catalogue.items.size());
+    // A small scorecard has a "Total" row in the Introduction table; the
+    // breakdown keeps one block of six rows per item after the heading row.
+    t.evaluation.setRowCount(big ? items + 1 : items + 2);
+    t.summary.setRowCount(items + 2);
+    t.breakdown.setRowCount(6 * items + 1);
+
+    writeHeadings(t.evaluation, t.summary);
+    t.breakdown.setCell(0, 0, QStringLiteral("Description"));
+    t.breakdown.setCell(1, 0, QStringLiteral("Points"));
+    t.breakdown.setCell(2, 0, QStringLiteral("Select"));
+
+    for (int k = 1; k <= items; ++k) {
+        const CatalogueItem &item = catalogue.items[std::size_t(k - 1)];
+        const QString description = QLatin1String(item.description);
+        t.evaluation.setCell(0, k, number(k));
+        t.evaluation.setCell(1, k, description);
+
+        t.summary.setCell(0, k, number(k));
+        t.summary.setCell(1, k, description);
+        t.summary.setCell(2, k, number(item.maxPoints));
+        t.summary.setCell(3, k, number(0));
+
+        t.breakdown.setCell(0, headingRow(k), QLatin1String(item.heading));
+        t.breakdown.setCell(2, headingRow(k), number(0));
+        int row = firstOptionRow(k);
+        for (const CatalogueOption &option : item.answerOptions()) {
+            t.breakdown.setCell(0, row, QLatin1String(option.text));
+            t.breakdown.setCell(1, row, number(option.points));
+            ++row;
+        }
+    }
+    if (!big)
+        t.evaluation.setCell(1, items + 1, QStringLiteral("Total"));
+
+    const int total = items + 1;
+    t.summary.setCell(1, total, QStringLiteral("Total"));
+    t.summary.setCell(2, total, number(100));
+    t.summary.setCell(3, total, number(0));
+    return t;
+}
+
+const FreshTables &freshTables(bool big)
+{
+    static const FreshTables bigTables = makeFreshTables(bigMunicipalityCatalogue(), true);
+    static const FreshTables smallTables = makeFreshTables(smallMunicipalityCatalogue(), false);
+    return big ? bigTables : smallTables;
+}
 
 } // namespace
 
@@ -124,11 +207,7 @@ void ScorecardDocument::SetUpNewScorecard(Prompter &prompter)
 
 void ScorecardDocument::FillNewScorecard()
 {
-    m_evaluationGrid.setCell(0, 0, QStringLiteral("Item No"));
-    m_evaluationGrid.setCell(1, 0, QStringLiteral("Description"));
-    const char *summaryHeadings[] = {"Item No", "Description", "Max Points", "Points", "Comments"};
-    for (int c = 0; c < 5; ++c)
-        m_scorecardGrid.setCell(c, 0, QLatin1String(summaryHeadings[c]));
+    writeHeadings(m_evaluationGrid, m_scorecardGrid);
 
     const bool big = isBigMunicipality();
     const bool known = big || isSmallMunicipality();
@@ -143,57 +222,12 @@ void ScorecardDocument::FillNewScorecard()
 
 void ScorecardDocument::fillTables(bool big)
 {
-    const Catalogue &catalogue = big ? bigMunicipalityCatalogue() : smallMunicipalityCatalogue();
-    const int items = int(catalogue.items.size());
-
-    // A small scorecard has a "Total" row in the Introduction table; the
-    // breakdown keeps one block of six rows per item after the heading row.
-    m_evaluationGrid.setRowCount(big ? items + 1 : items + 2);
-    m_scorecardGrid.setRowCount(items + 2);
-    m_breakDownGrid.setRowCount(6 * items + 1);
-
-    for (CellTable *table : {&m_evaluationGrid, &m_scorecardGrid, &m_breakDownGrid}) {
-        for (int r = 1; r < table->rowCount(); ++r) {
-            for (int c = 0; c < table->columnCount(); ++c)
-                table->setCell(c, r, QString());
-        }
-    }
-
-    for (int k = 1; k <= items; ++k) {
-        const CatalogueItem &item = catalogue.items[std::size_t(k - 1)];
-        const QString description = QLatin1String(item.description);
-        m_evaluationGrid.setCell(0, k, number(k));
-        m_evaluationGrid.setCell(1, k, description);
-
-        m_scorecardGrid.setCell(0, k, number(k));
-        m_scorecardGrid.setCell(1, k, description);
-        m_scorecardGrid.setCell(2, k, number(item.maxPoints));
-        m_scorecardGrid.setCell(3, k, QStringLiteral("0"));
-
-        m_breakDownGrid.setCell(0, headingRow(k), QLatin1String(item.heading));
-        int row = firstOptionRow(k);
-        for (const CatalogueOption &option : item.answerOptions()) {
-            m_breakDownGrid.setCell(0, row, QLatin1String(option.text));
-            m_breakDownGrid.setCell(1, row, number(option.points));
-            ++row;
-        }
-    }
-    if (!big)
-        m_evaluationGrid.setCell(1, items + 1, QStringLiteral("Total"));
-
-    const int total = items + 1;
-    m_scorecardGrid.setCell(1, total, QStringLiteral("Total"));
-    m_scorecardGrid.setCell(2, total, QStringLiteral("100"));
-    m_scorecardGrid.setCell(3, total, QStringLiteral("0"));
-
-    m_breakDownGrid.setCell(0, 0, QStringLiteral("Description"));
-    m_breakDownGrid.setCell(1, 0, QStringLiteral("Points"));
-    m_breakDownGrid.setCell(2, 0, QStringLiteral("Select"));
-
+    const FreshTables &fresh = freshTables(big);
+    m_evaluationGrid = fresh.evaluation;
+    m_scorecardGrid = fresh.summary;
+    m_breakDownGrid = fresh.breakdown;
     m_optionStates.fill(OptionUnselected);
     m_itemPoints.fill(0);
-    for (int k = 1; k <= items; ++k)
-        m_breakDownGrid.setCell(2, headingRow(k), QStringLiteral("0"));
 }
 
 bool ScorecardDocument::SelectOption(int row, QString *error)

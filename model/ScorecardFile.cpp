@@ -60,7 +60,7 @@ public:
         qsizetype end = m_bytes.indexOf('\n', m_position);
         if (end < 0)
             end = m_bytes.size();
-        QByteArray line = m_bytes.mid(m_position, end - m_position);
+        QByteArrayView line(m_bytes.constData() + m_position, end - m_position);
         m_position = end + 1;
         // CR LF is what this program writes; plain LF comes from files that
         // passed through other tools.

@@ -65,8 +65,10 @@ bool canEncode(const QString &text)
     return true;
 }
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return QString();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char b : bytes) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace Windows1252 {
@@ -9,6 +10,6 @@ namespace Windows1252 {
 // Characters the code page cannot hold become "?"; `lossy` tells whether any did.
 QByteArray encode(const QString &text, bool *lossy = nullptr);
 bool canEncode(const QString &text);
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 
 } // namespace Windows1252
