@@ -263,7 +263,7 @@ bool ScorecardDocument::SelectOption(int row, QString *error)
 
     const bool ok = ComputeItemPoints(error);
     if (ok)
-        UpdateScorecardValues();
+        writeHeadingPoints();
     Q_EMIT contentChanged();
     return ok;
 }
@@ -289,11 +289,16 @@ bool ScorecardDocument::ComputeItemPoints(QString *error)
     return true;
 }
 
-void ScorecardDocument::UpdateScorecardValues()
+void ScorecardDocument::writeHeadingPoints()
 {
     const int items = scoredItemCount();
     for (int k = 1; k <= items; ++k)
         m_breakDownGrid.setCell(2, headingRow(k), number(m_itemPoints[std::size_t(k - 1)]));
+}
+
+void ScorecardDocument::UpdateScorecardValues()
+{
+    writeHeadingPoints();
     Q_EMIT contentChanged();
 }
 
@@ -309,13 +314,18 @@ void ScorecardDocument::writeSummaryTotal(int firstRow, int lastRow, int totalRo
     m_scorecardGrid.setCell(3, totalRow, number(m_globals.RunningTotal));
 }
 
-void ScorecardDocument::refreshSummary()
+void ScorecardDocument::writeSummaryPoints()
 {
     // A small scorecard has its total in row 23, right below its 22 items.
     const int items = scoredItemCount();
     for (int k = 1; k <= items; ++k)
         m_scorecardGrid.setCell(3, k, number(m_itemPoints[std::size_t(k - 1)]));
     writeSummaryTotal(1, items, items + 1);
+}
+
+void ScorecardDocument::refreshSummary()
+{
+    writeSummaryPoints();
     Q_EMIT contentChanged();
 }
 
@@ -405,8 +415,8 @@ void ScorecardDocument::applyFile(const ScorecardFileContents &contents)
                 m_optionStates[std::size_t(selectedRow - 1)] = OptionSelected;
         }
     }
-    refreshSummary();
-    UpdateScorecardValues();
+    writeSummaryPoints();
+    writeHeadingPoints();
     setModified(false);
     Q_EMIT basicInformationChanged();
     Q_EMIT contentChanged();

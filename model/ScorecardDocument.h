@@ -96,6 +96,9 @@ private:
     void setModified(bool modified);
     void fillTables(bool big);
     void writeSummaryTotal(int firstRow, int lastRow, int totalRow);
+    // The Summary refresh and the heading-row update, without telling views.
+    void writeSummaryPoints();
+    void writeHeadingPoints();
 
     Globals m_globals;
     CellTable m_evaluationGrid{2, 25};
