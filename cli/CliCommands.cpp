@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -237,28 +236,6 @@ bool inputAndOutput(CommandParser &command, const QCommandLineOption &output, QS
     return true;
 }
 
-bool writePng(const QImage &image, const QString &path, QString *reason)
-{
-    // Like the BMP writer: complete or not at all, never half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (!image.save(&file, "PNG")) {
-        *reason = file.error() != QFileDevice::NoError
-                      ? file.errorString()
-                      : QStringLiteral("The picture could not be written.");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 int runDiagram(const QStringList &arguments)
 {
     CommandParser command(QStringLiteral("diagram"), QStringLiteral("[options] FILE -o OUT"),
@@ -287,7 +264,7 @@ int runDiagram(const QStringList &arguments)
                                           document.globals().ProviderName, QLocale());
     QString reason;
     const bool png = out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    if (!(png ? writePng(image, out, &reason) : writeBitmapFile(image, out, &reason))) {
+    if (!(png ? writeImageFile(image, out, "PNG", &reason) : writeBitmapFile(image, out, &reason))) {
         printError(QStringLiteral("%1: %2").arg(out, reason));
         return CliFailure;
     }

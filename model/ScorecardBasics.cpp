@@ -1,36 +1,28 @@
 // Shared number and colour rules of the scorecard.
 #include "ScorecardBasics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-int cellIntegerValue(const QString &text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text.at(i) == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = value * 10 + (c.unicode() - '0');
-        if (value > std::numeric_limits<int>::max())
-            return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-    }
-    return int(negative ? -value : value);
-}
+namespace {
 
-bool toIntegerStrict(const QString &text, int *value)
+constexpr qint64 IntMax = std::numeric_limits<int>::max();
+constexpr qint64 IntMin = std::numeric_limits<int>::min();
+
+// Leading blanks, an optional sign and the digits after them: what both
+// readings of a cell text look at. Read in place, since a file brings
+// hundreds of such lines. Past the int range the magnitude stops growing.
+struct NumberPrefix
 {
-    // Read in place: files hold hundreds of these lines, and opening one
-    // should cost no allocation per line.
+    qint64 value = 0;
+    qsizetype digits = 0;
+    qsizetype end = 0; // index of the first character after the digits
+};
+
+NumberPrefix scanNumber(const QString &text)
+{
+    NumberPrefix p;
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text.at(i) == QLatin1Char(' '))
@@ -40,22 +32,34 @@ bool toIntegerStrict(const QString &text, int *value)
         negative = text.at(i) == QLatin1Char('-');
         ++i;
     }
-    if (i == n)
-        return false;
     qint64 magnitude = 0;
     for (; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
         if (c < u'0' || c > u'9')
-            return false;
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > qint64(std::numeric_limits<int>::max()) + 1)
-            return false;
+            break;
+        if (magnitude <= IntMax + 1)
+            magnitude = magnitude * 10 + (c - u'0');
+        ++p.digits;
     }
-    const qint64 v = negative ? -magnitude : magnitude;
-    if (v > std::numeric_limits<int>::max())
+    p.value = negative ? -magnitude : magnitude;
+    p.end = i;
+    return p;
+}
+
+} // namespace
+
+int cellIntegerValue(const QString &text)
+{
+    return int(std::clamp(scanNumber(text).value, IntMin, IntMax));
+}
+
+bool toIntegerStrict(const QString &text, int *value)
+{
+    const NumberPrefix p = scanNumber(text);
+    if (p.digits == 0 || p.end != text.size() || p.value < IntMin || p.value > IntMax)
         return false;
     if (value)
-        *value = int(v);
+        *value = int(p.value);
     return true;
 }
 

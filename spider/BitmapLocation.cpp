@@ -245,7 +245,8 @@ void TBMPForm::readFiles()
     FileListBox1Change();
 }
 
-bool writeBitmapFile(const QImage &image, const QString &path, QString *reason)
+bool writeImageFile(const QImage &image, const QString &path, const char *format,
+                    QString *reason)
 {
     if (image.isNull()) {
         *reason = QStringLiteral("There is no picture to save.");
@@ -258,10 +259,7 @@ bool writeBitmapFile(const QImage &image, const QString &path, QString *reason)
         *reason = file.errorString();
         return false;
     }
-    // Three bytes a pixel hold the diagram's colours exactly; Qt writes an
-    // uncompressed 24-bit file from this format.
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB888);
-    if (!pixels.save(&file, "BMP")) {
+    if (!image.save(&file, format)) {
         *reason = file.error() != QFileDevice::NoError
                       ? file.errorString()
                       : QStringLiteral("The picture could not be written.");
@@ -273,4 +271,12 @@ bool writeBitmapFile(const QImage &image, const QString &path, QString *reason)
         return false;
     }
     return true;
+}
+
+bool writeBitmapFile(const QImage &image, const QString &path, QString *reason)
+{
+    // Three bytes a pixel hold the diagram's colours exactly; Qt writes an
+    // uncompressed 24-bit file from this format.
+    return writeImageFile(image.isNull() ? image : image.convertToFormat(QImage::Format_RGB888),
+                          path, "BMP", reason);
 }

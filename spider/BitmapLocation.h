@@ -66,3 +66,8 @@ private:
 // Writes `image` to `path` as an uncompressed 24-bit BMP file. On failure the
 // file of that name is left as it was and `reason` gets the system's words.
 bool writeBitmapFile(const QImage &image, const QString &path, QString *reason);
+
+// Writes `image` in `format` ("BMP", "PNG", ...) whole or not at all; on
+// failure `reason` gets the system's reason.
+bool writeImageFile(const QImage &image, const QString &path, const char *format,
+                    QString *reason);
