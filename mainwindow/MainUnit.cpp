@@ -318,8 +318,10 @@ void TScorecardForm::keyPressEvent(QKeyEvent *event)
 {
     // Keys typed while the window itself has the focus (no scorecard yet, so
     // no control takes them) dismiss the splash screen, which leads on to the
-    // basic-information dialog.
-    if (!event->text().isEmpty())
+    // basic-information dialog. Keys a control passes on unused are not meant
+    // for the window.
+    const QWidget *focus = focusWidget();
+    if (!event->text().isEmpty() && (!focus || focus == this))
         Q_EMIT splashCloseRequested();
     QMainWindow::keyPressEvent(event);
 }

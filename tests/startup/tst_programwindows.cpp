@@ -1,5 +1,6 @@
 // The program as it starts: seven windows in their order under the main
 // window, the splash screen in front, and the ways from one window to the next.
+#include "BreakdownTable.h"
 #include "ProgramWindows.h"
 #include "QuorvalResources.h"
 
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void windowsAreCreatedInOrderUnderTheMainWindow();
     void splashLeadsToBasicInformationAgainAndAgain();
     void menuCommandsShowTheirWindows();
+    void keysForAControlStayThere();
 };
 
 void TestProgramWindows::startsWithSplashInFrontOfMainWindow()
@@ -91,6 +93,27 @@ void TestProgramWindows::menuCommandsShowTheirWindows()
     windows.ScorecardForm.About1->trigger();
     QCOMPARE(windows.ScorecardForm.findChildren<TAboutBox *>().size(), 1);
     QVERIFY(windows.ScorecardForm.isEnabled());
+}
+
+void TestProgramWindows::keysForAControlStayThere()
+{
+    ProgramWindows windows;
+    windows.show();
+    windows.StartUp.requestClose();
+    windows.EditConfiguration.hide();
+    windows.document.setScorecardVariant(QStringLiteral("BigMunicipality"));
+    windows.document.FillNewScorecard();
+    TScorecardForm &form = windows.ScorecardForm;
+    form.PageControl1->setCurrentWidget(form.TabSheet3);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.BreakDownGrid->setFocus();
+    QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.BreakDownGrid));
+
+    // The breakdown table has no use for a letter; it is not taken as a key
+    // for the window, which would bring up the basic-information dialog.
+    QTest::keyClick(form.BreakDownGrid, Qt::Key_A);
+    QVERIFY(!windows.EditConfiguration.isVisible());
 }
 
 QTEST_MAIN(TestProgramWindows)
