@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cstdlib>
@@ -116,4 +117,17 @@ QList<int> selectedRows(const ScorecardDocument &document)
             rows << r;
     }
     return rows;
+}
+
+int wrappedLines(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
 }

@@ -9,6 +9,7 @@
 #include "ScriptedPrompter.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -51,5 +52,8 @@ QStringList coloursIn(const QImage &image, const QRect &rect);
 int nearestDistance(const QImage &image, const QRect &rect, const QColor &colour);
 // A left press at a viewport point of the grid, as the mouse gives it.
 void pressAt(StringGrid *grid, const QPoint &pos);
+// Lines `text` takes when wrapped at word boundaries to `width` in `font`,
+// counted apart from the grid's own measuring.
+int wrappedLines(const QString &text, const QFont &font, int width);
 // Rows of the breakdown table whose option state is OptionSelected.
 QList<int> selectedRows(const ScorecardDocument &document);

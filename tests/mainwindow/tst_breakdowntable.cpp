@@ -9,7 +9,6 @@
 #include <QPaintEvent>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextLayout>
 
 #include <memory>
 
@@ -32,20 +31,6 @@ ScorecardFileContents contentsFor(Scorecard scorecard)
     contents.optionStates[4 - 1] = 0;
     contents.points[0] = QStringLiteral("3");
     return contents;
-}
-
-// Lines `text` takes when wrapped at word boundaries to `width` in `font`.
-int wrappedLines(const QString &text, const QFont &font, int width)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    int lines = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        ++lines;
-    }
-    layout.endLayout();
-    return lines;
 }
 
 // Counts the paint events that cover all of a widget's visible part.

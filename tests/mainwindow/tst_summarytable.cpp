@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextLayout>
 
 #include <memory>
 
@@ -31,19 +30,6 @@ ScorecardFileContents smallWithPoints()
         contents.points[i] = points.at(i);
     contents.points[22] = QStringLiteral("19");
     return contents;
-}
-
-int wrappedLines(const QString &text, const QFont &font, int width)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    int lines = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        ++lines;
-    }
-    layout.endLayout();
-    return lines;
 }
 
 } // namespace
